@@ -1,0 +1,7 @@
+#include "dialogs/Callenderdata.h"
+
+TFormCallenderData* FormCallenderData = nullptr;
+
+TFormCallenderData::TFormCallenderData(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FormCallenderData"));
+}

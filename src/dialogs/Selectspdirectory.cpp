@@ -1,0 +1,7 @@
+#include "dialogs/Selectspdirectory.h"
+
+TFormSelectSPDirectory* FormSelectSPDirectory = nullptr;
+
+TFormSelectSPDirectory::TFormSelectSPDirectory(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("FormSelectSPDirectory"));
+}

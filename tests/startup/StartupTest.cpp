@@ -1,0 +1,122 @@
+#include "startup/Startup.h"
+#include "startup/CreateForms.h"
+
+#include "dialogs/Versioninfo.h"
+#include "editor/Main.h"
+#include "engine/Cleaner.h"
+#include "platform/ExecutableFolder.h"
+#include "platform/InstanceGuard.h"
+#include "platform/MessageBox.h"
+#include "support/TempFolder.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+namespace swh {
+namespace {
+
+const char* const DefaultFile = "###### Sorrelwickhaven v3.00 SettingData ######\r\n"
+                                "######  Don't edit this file by manual!  ######\r\n"
+                                "\r\n"
+                                "ShowMainWindow=1\r\n"
+                                "ShowBaloon=1\r\n"
+                                "RegistStartup=0\r\n"
+                                "MakeDeleteLog=1\r\n"
+                                "SepDeleteLog=0\r\n"
+                                "MakeErrorLog=1\r\n"
+                                "SepErrorLog=0\r\n"
+                                "DefaultList=\r\n"
+                                "NotDeleteSubFolder=0\r\n";
+
+// Each test gets its own executable folder, lock folder and answered message boxes.
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetExecutableFolderForTesting(folder.Path());
+        ::setenv("XDG_RUNTIME_DIR", folder.Path().c_str(), 1);
+        SetMessageBoxResponderForTesting([this](const MessageBoxRequest& request) {
+            boxes.push_back(request);
+            return MessageResult::Ok;
+        });
+    }
+    void TearDown() override {
+        DestroyForms();
+        SetMessageBoxResponderForTesting(nullptr);
+        SetExecutableFolderForTesting(std::nullopt);
+        ::unsetenv("XDG_RUNTIME_DIR");
+    }
+
+    // Runs the event loop until the first window's close ends it; a guard timer fails the test
+    // instead of hanging it when the loop would not end.
+    bool LoopEndsAfter(const std::function<void()>& action) {
+        bool guardFired = false;
+        QTimer guard;
+        guard.setSingleShot(true);
+        QObject::connect(&guard, &QTimer::timeout, [&] {
+            guardFired = true;
+            QApplication::quit();
+        });
+        guard.start(10000);
+        QTimer::singleShot(0, action);
+        QApplication::exec();
+        return !guardFired;
+    }
+
+    test::TempFolder folder;
+    std::vector<MessageBoxRequest> boxes;
+};
+
+TEST_F(StartupTest, FirstStartWritesDefaultSettingsAndPutsTheListEditorFirst) {
+    QWidget* first = CreateForms(true);
+    EXPECT_EQ(first, FormMain);
+    EXPECT_EQ(test::ReadWholeFile(folder / "setting.ini"), DefaultFile);
+    EXPECT_EQ(*FormMain->SettingData(), ClassSettingData{});
+    EXPECT_EQ(*FormCleaner->SettingData(), ClassSettingData{});
+    EXPECT_EQ(FormMain->windowTitle(), "Sorrelwickhaven");
+    EXPECT_EQ(FormMain->size(), QSize(841, 518));
+    EXPECT_FALSE(FormCleaner->isVisible());
+    EXPECT_NE(FormVersionInfo, nullptr);
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(StartupTest, BothRecordsReadAnExistingFileThatIsNotRewritten) {
+    const std::string custom = "ShowMainWindow=0\r\nShowBaloon=0\r\nDefaultList=/x.lst\r\n";
+    test::WriteWholeFile(folder / "setting.ini", custom);
+    QWidget* first = CreateForms(false);
+    EXPECT_EQ(first, FormCleaner);
+    EXPECT_EQ(test::ReadWholeFile(folder / "setting.ini"), custom);
+    EXPECT_EQ(FormCleaner->SettingData()->ShowBaloon, 0);
+    EXPECT_EQ(FormMain->SettingData()->DefaultList, "/x.lst");
+}
+
+TEST_F(StartupTest, ClosingTheFirstWindowEndsTheLoopAndWritesTheSettings) {
+    for (bool showMainWindow : {true, false}) {
+        SCOPED_TRACE(showMainWindow);
+        CreateForms(showMainWindow);
+        FormMain->SettingData()->SepErrorLog = 1;
+        // The exit path closes the list editor, which closes the resident form after it.
+        EXPECT_TRUE(LoopEndsAfter([] { FormMain->close(); }));
+        EXPECT_NE(test::ReadWholeFile(folder / "setting.ini").find("SepErrorLog=1\r\n"),
+                  std::string::npos);
+        DestroyForms();
+    }
+}
+
+TEST_F(StartupTest, SecondStartIsRefusedWithItsMessageAndExitCodeZero) {
+    InstanceGuard running;
+    ASSERT_EQ(running.GetState(), InstanceGuard::State::Acquired);
+    EXPECT_EQ(RunStartup(), 0);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].Text, "Sorrelwickhavenが既に起動しています。");
+    EXPECT_EQ(boxes[0].Title, "エラー");
+    EXPECT_EQ(boxes[0].Buttons, MessageButtons::Ok);
+    EXPECT_EQ(FormMain, nullptr);
+    EXPECT_FALSE(test::ReadWholeFile(folder / "setting.ini").size()) << "nothing was written";
+}
+
+} // namespace
+} // namespace swh
