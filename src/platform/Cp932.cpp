@@ -39,6 +39,19 @@ std::size_t FindLastMark(std::string_view text, char mark) {
     return found;
 }
 
+std::string_view TruncateCp932(std::string_view text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes)
+        return text;
+    std::size_t end = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t next = i + (IsLeadByte(static_cast<unsigned char>(text[i])) ? 2 : 1);
+        if (next > maxBytes)
+            break;
+        end = i = next;
+    }
+    return text.substr(0, end);
+}
+
 namespace {
 
 // One converter per direction, opened on first use: iconv_open loads a gconv module and is far

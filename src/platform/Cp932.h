@@ -30,6 +30,9 @@ inline bool ContainsMark(std::string_view text, char mark) {
 // Position of the last `mark` that starts a character, or npos.
 std::size_t FindLastMark(std::string_view text, char mark);
 
+// The longest prefix of `text` of at most `maxBytes` bytes that ends on a character boundary.
+std::string_view TruncateCp932(std::string_view text, std::size_t maxBytes);
+
 // CP932 to UTF-8. Bytes that are not valid CP932 become U+FFFD; the conversion never fails.
 std::string Utf8FromCp932(std::string_view cp932);
 

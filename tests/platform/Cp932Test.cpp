@@ -40,6 +40,14 @@ TEST(Cp932Search, InvalidAndTruncatedBytesNeverOverrun) {
     EXPECT_EQ(FindMark(std::string("\0=", 2), '='), 1u);
 }
 
+TEST(Cp932Search, TruncationNeverSplitsACharacter) {
+    const std::string text = Sjis("aソ表");
+    EXPECT_EQ(TruncateCp932(text, 5), text);
+    EXPECT_EQ(TruncateCp932(text, 4), Sjis("aソ"));
+    EXPECT_EQ(TruncateCp932(text, 2), "a");
+    EXPECT_EQ(TruncateCp932(Sjis("ソ"), 1), "");
+}
+
 TEST(Cp932Convert, RoundTripsJapaneseText) {
     const std::string utf8 = "削除を実行しました。表ソ①";
     EXPECT_EQ(Utf8FromCp932(Cp932FromUtf8(utf8)), utf8);
