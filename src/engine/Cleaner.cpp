@@ -26,6 +26,7 @@ TFormCleaner::TFormCleaner(QWidget* parent) : QWidget(parent) {
     TimerForCleaner = new QTimer(this);
     TimerForCleaner->setObjectName(QStringLiteral("TimerForCleaner"));
     TimerForCleaner->setInterval(1000);
+    connect(TimerForCleaner, &QTimer::timeout, this, &TFormCleaner::TimerForCleanerTimer);
     FormCreate();
 }
 

@@ -2,8 +2,9 @@
 // TFormCleaner: the resident form. It is never shown; it owns the tray icon, the runtime items
 // loaded from the delete list, its own copy of the settings, and the cleaning of items with their
 // logs. Member functions are spread over one file per concern: Cleaner.cpp (creation, settings),
-// CleanerNotify.cpp (icon record, balloons), CleanerItems.cpp (runtime items), CleanerLog.cpp
-// (delete and error logs), CleanerWalk.cpp (the cleaning walk).
+// CleanerNotify.cpp (icon record, balloons), CleanerItems.cpp (runtime items), CleanerTick.cpp
+// (the minute tick, due items, run-now), CleanerLog.cpp (delete and error logs), CleanerWalk.cpp
+// (the cleaning walk).
 #include "formats/ListFile.h"
 #include "formats/SettingData.h"
 #include "platform/DateTime.h"
@@ -102,6 +103,22 @@ public:
     // Runs just before the walk enters a sub-folder, with its host name; tests swap entries here.
     std::function<void(const std::string& hostName)> BeforeEnteringSubFolderForTesting;
 
+    // The minute tick. TimerForCleaner fires it once a second while processing runs; it
+    // evaluates the list at each change of the clock's minute and at every sixtieth tick.
+    void TimerForCleanerTimer();
+    // One evaluation pass. A `counter` of 60 moves every interval countdown on by a minute; a
+    // one-time date item is removed from the list once it has run.
+    void CheckDueItems(int counter);
+    // Whether a date item is due in the clock's current minute: the same day and minute for a
+    // one-time item, the time and a weekday name found in `text` for a weekly one ("[" in it).
+    static bool IsDateItemDue(swh::TDateTime due, const std::string& text);
+    // Run-now: cleans every item, timer or no timer; no countdown moves, nothing is removed.
+    void CleanAllNow();
+    // Kept for the life of the process, never reset by pause, resume, reload or run-now:
+    // 1 to 60 after every tick, and the "nn" minute text of the previous tick.
+    int TickCounter() const { return TickCounter_; }
+    const std::string& LastMinuteText() const { return LastMinuteText_; }
+
     QTimer* TimerForCleaner = nullptr;
 
 signals:
@@ -122,6 +139,10 @@ private:
 
     std::unique_ptr<ClassSettingData> SettingData_;
     ClassClearItem ItemListHead_;
+    int TickCounter_ = 0;
+    std::string LastMinuteText_;
+    bool FirstTickSeen_ = false;
+    bool InTimerTick_ = false;
     swh::TrayIcon* Tray = nullptr;
 };
 
