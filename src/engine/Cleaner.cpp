@@ -1,5 +1,6 @@
 #include "engine/Cleaner.h"
 
+#include "engine/CleanerIcons.h"
 #include "engine/EngineTexts.h"
 #include "formats/SettingsFile.h"
 #include "platform/ErrorDisplay.h"
@@ -13,14 +14,7 @@
 
 TFormCleaner* FormCleaner = nullptr;
 
-// The icons are compiled into a static library; naming their initialiser keeps the linker from
-// dropping them.
-static void InitResources() {
-    Q_INIT_RESOURCE(sorrelwickhaven);
-}
-
 TFormCleaner::TFormCleaner(QWidget* parent) : QWidget(parent) {
-    InitResources();
     setObjectName(QStringLiteral("FormCleaner"));
     setWindowTitle(QStringLiteral("Sorrelwickhaven"));
     TimerForCleaner = new QTimer(this);
@@ -40,8 +34,9 @@ void TFormCleaner::FormCreate() {
     hide();
 
     NotifyIconData.Tip = "Sorrelwickhaven";
-    Tray = new swh::TrayIcon(QIcon(QStringLiteral(":/icons/run.png")),
-                             QStringLiteral("Sorrelwickhaven"), this);
+    CreatePopupMenu();
+    Tray = new swh::TrayIcon(RunIcon(), QStringLiteral("Sorrelwickhaven"), this);
+    connect(Tray, &swh::TrayIcon::Pressed, this, &TFormCleaner::TrayIconNotify);
     Tray->Add();
 
     // An unreadable date stops the load with the standard error display; the icon is there
@@ -65,6 +60,8 @@ void TFormCleaner::ReadSettings() {
     swh::ReadSettings(swh::SettingsFilePath(), *SettingData_);
 }
 
+// Closing removes the icon and frees the items. It may run twice at exit (the list editor closes
+// the resident form, then the exit command closes it again); the second run finds nothing to do.
 void TFormCleaner::closeEvent(QCloseEvent* event) {
     Tray->Remove();
     ClearItemList();

@@ -4,7 +4,7 @@
 // logs. Member functions are spread over one file per concern: Cleaner.cpp (creation, settings),
 // CleanerNotify.cpp (icon record, balloons), CleanerItems.cpp (runtime items), CleanerTick.cpp
 // (the minute tick, due items, run-now), CleanerLog.cpp (delete and error logs), CleanerWalk.cpp
-// (the cleaning walk).
+// (the cleaning walk), CleanerMenu.cpp (the tray menu, pause, resume, exit).
 #include "formats/ListFile.h"
 #include "formats/SettingData.h"
 #include "platform/DateTime.h"
@@ -15,6 +15,8 @@
 #include <memory>
 #include <string>
 
+class QMenu;
+class QAction;
 class QTimer;
 
 namespace swh {
@@ -121,14 +123,34 @@ public:
 
     QTimer* TimerForCleaner = nullptr;
 
+    // The tray menu and its commands.
+    QMenu* PopupMenu = nullptr;
+    // Opens the menu at the cursor; the tray icon calls it on a left or right press.
+    void TrayIconNotify(const QPoint& cursor);
+    // Pausing switches the timer off and shows the stop icon and tip; resuming the opposite.
+    // Neither looks at the current state, so repeating one repeats the same result.
+    void PauseCleaning();
+    void ResumeCleaning();
+    void ShowMainWindowClick();
+    void CleanNowClick();
+    void StopClick();
+    void StartClick();
+    void OpenDeleteLogClick();
+    void OpenErrorLogClick();
+    void ExitClick();
+
 signals:
     void Closed();
+    // The resident form knows the list editor only through these two requests.
+    void ShowMainWindowRequested();
+    void CloseMainWindowRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate();
+    void CreatePopupMenu();
     void LoadDefaultList();
     void DeleteOneFile(const swh::Directory& folder, const swh::DirectoryEntry& entry,
                        const std::string& itemName, const std::string& exclusions);

@@ -14,10 +14,14 @@ TrayIcon::BalloonObserver& Observer() {
     return observer;
 }
 
-bool HasNoDisplay() {
+} // namespace
+
+bool TrayIcon::HasNoDisplay() {
     const QString platform = QGuiApplication::platformName();
     return platform == QLatin1String("offscreen") || platform == QLatin1String("minimal");
 }
+
+namespace {
 
 void WriteLine(const QString& line) {
     QString oneLine = line;
@@ -31,6 +35,10 @@ void WriteLine(const QString& line) {
 
 void TrayIcon::SetBalloonObserverForTesting(BalloonObserver observer) {
     Observer() = std::move(observer);
+}
+
+bool TrayIcon::IsReachable() {
+    return !HasNoDisplay() && QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 TrayIcon::TrayIcon(const QIcon& icon, const QString& tip, QObject* parent)

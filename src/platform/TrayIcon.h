@@ -26,6 +26,11 @@ public:
     void SetTip(const QString& tip);
     void ShowBalloon(const QString& title, const QString& text, int timeoutMs);
 
+    // False on a desktop without a notification area, where the icon cannot be reached.
+    static bool IsReachable();
+    // True on the offscreen platform: the program runs as a headless cleaner.
+    static bool HasNoDisplay();
+
     // True when balloons go to standard error rather than to a notification area.
     bool WritesToStandardError() const { return toStandardError_; }
 

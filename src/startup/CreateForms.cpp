@@ -39,6 +39,15 @@ QWidget* CreateForms(bool showMainWindow) {
         QObject::connect(FormCleaner, &TFormCleaner::Closed, qApp, &QCoreApplication::quit,
                          Qt::QueuedConnection);
     }
+    // The resident form asks for the list editor through signals, so the engine does not depend
+    // on the editor.
+    QObject::connect(FormCleaner, &TFormCleaner::ShowMainWindowRequested, FormMain, [] {
+        FormMain->show();
+        FormMain->raise();
+        FormMain->activateWindow();
+    });
+    QObject::connect(FormCleaner, &TFormCleaner::CloseMainWindowRequested, FormMain,
+                     [] { FormMain->close(); });
     FormCallenderData = new TFormCallenderData;
     FormSelectDirectory = new TFormSelectDirectory;
     FormSelectSPDirectory = new TFormSelectSPDirectory;

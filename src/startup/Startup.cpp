@@ -1,6 +1,7 @@
 #include "startup/Startup.h"
 
 #include "editor/Main.h"
+#include "engine/CleanerIcons.h"
 #include "formats/SettingsFile.h"
 #include "platform/ApplicationTitle.h"
 #include "platform/ErrorDisplay.h"
@@ -9,6 +10,7 @@
 #include "platform/InstanceGuard.h"
 #include "platform/MessageBox.h"
 #include "platform/TerminationSignals.h"
+#include "platform/TrayIcon.h"
 #include "startup/CreateForms.h"
 #include "startup/ReadShowMainWindow.h"
 
@@ -30,6 +32,16 @@ void UseOffscreenWithoutDisplay() {
 int RunStartup() {
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(FormFont());
+    QApplication::setWindowIcon(RunIcon());
+
+    // A logout, a service stop or Ctrl+C ends the program the way its exit command does, without
+    // the question; caught from the start, so that no moment of start-up dies of it instead.
+    CatchTerminationSignals([] {
+        if (FormMain != nullptr)
+            FormMain->close();
+        else
+            QCoreApplication::quit();
+    });
 
     InstanceGuard guard;
     if (guard.GetState() == InstanceGuard::State::AlreadyRunning) {
@@ -42,16 +54,12 @@ int RunStartup() {
     SetApplicationTitle(showMainWindow ? DefaultApplicationTitle(ExecutableFileName())
                                        : std::string("Sorrelwickhaven"));
 
-    QWidget* first = nullptr;
-    const bool created = RunHandler([&] { first = CreateForms(showMainWindow); });
+    const bool created = RunHandler([&] { CreateForms(showMainWindow); });
     if (created) {
-        // A logout, a service stop or Ctrl+C ends the program the way its exit command does.
-        CatchTerminationSignals([] {
-            if (FormMain != nullptr)
-                FormMain->close();
-        });
-        if (showMainWindow)
-            first->show();
+        // Without a notification area the icon cannot be reached, so the list editor is shown
+        // whatever the setting says; without any display there is nothing to show.
+        if (showMainWindow || (!TrayIcon::IsReachable() && !TrayIcon::HasNoDisplay()))
+            FormMain->show();
         QApplication::exec();
     }
     DestroyForms();

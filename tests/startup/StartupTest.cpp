@@ -106,6 +106,29 @@ TEST_F(StartupTest, ClosingTheFirstWindowEndsTheLoopAndWritesTheSettings) {
     }
 }
 
+TEST_F(StartupTest, ExitFromTheTrayMenuEndsTheProgramWhicheverWindowIsFirst) {
+    for (bool showMainWindow : {true, false}) {
+        SCOPED_TRACE(showMainWindow);
+        CreateForms(showMainWindow);
+        FormMain->SettingData()->DefaultList = "/chosen.lst";
+        SetMessageBoxResponderForTesting(
+            [](const MessageBoxRequest&) { return MessageResult::Yes; });
+        EXPECT_TRUE(LoopEndsAfter([] { FormCleaner->ExitClick(); }));
+        EXPECT_NE(test::ReadWholeFile(folder / "setting.ini").find("DefaultList=/chosen.lst\r\n"),
+                  std::string::npos)
+            << "the list editor's close wrote the settings";
+        EXPECT_EQ(FormCleaner->ItemListHead()->Next, FormCleaner->ItemListHead());
+        DestroyForms();
+    }
+}
+
+TEST_F(StartupTest, ShowMainWindowFromTheTrayMenu) {
+    CreateForms(false);
+    EXPECT_FALSE(FormMain->isVisible());
+    FormCleaner->ShowMainWindowClick();
+    EXPECT_TRUE(FormMain->isVisible());
+}
+
 TEST_F(StartupTest, SecondStartIsRefusedWithItsMessageAndExitCodeZero) {
     InstanceGuard running;
     ASSERT_EQ(running.GetState(), InstanceGuard::State::Acquired);
