@@ -22,6 +22,7 @@ class QTimer;
 namespace swh {
 class Directory;
 struct DirectoryEntry;
+class ExclusionList;
 class TrayIcon;
 } // namespace swh
 
@@ -153,7 +154,7 @@ private:
     void CreatePopupMenu();
     void LoadDefaultList();
     void DeleteOneFile(const swh::Directory& folder, const swh::DirectoryEntry& entry,
-                       const std::string& itemName, const std::string& exclusions);
+                       const std::string& itemName, const swh::ExclusionList& exclusions);
     void RemoveSubFolder(const swh::Directory& parent, const std::string& hostName,
                          const std::string& itemName);
     void WriteLogLine(const char* folderName, bool enabled, bool separate,

@@ -44,6 +44,7 @@ void TFormCleaner::CleanFolder(const std::string& folder, const std::string& ite
     if (!target.IsOpen() || target.IsFileSystemRoot())
         return;
 
+    const swh::ExclusionList excluded(exclusions);
     std::vector<Frame> stack;
     stack.push_back(Frame{std::move(target), {}, 0, {}});
     if (!stack.back().Folder.ReadEntries(stack.back().Entries))
@@ -61,7 +62,7 @@ void TFormCleaner::CleanFolder(const std::string& folder, const std::string& ite
         }
         const swh::DirectoryEntry entry = top.Entries[top.Next++];
         if (entry.Kind != swh::EntryKind::Folder) {
-            DeleteOneFile(top.Folder, entry, itemName, exclusions);
+            DeleteOneFile(top.Folder, entry, itemName, excluded);
             continue;
         }
         if (SettingData_->NotDeleteSubFolder != 0)
@@ -97,11 +98,12 @@ void TFormCleaner::RemoveSubFolder(const swh::Directory& parent, const std::stri
 }
 
 void TFormCleaner::DeleteOneFile(const swh::Directory& folder, const swh::DirectoryEntry& entry,
-                                 const std::string& itemName, const std::string& exclusions) {
+                                 const std::string& itemName,
+                                 const swh::ExclusionList& exclusions) {
     const std::string name = swh::Cp932FromHostName(entry.HostName);
     // Only a file that stays needs its write permission back, so the permission is given after
     // the decision instead of before it: a deleted file no longer has any permission to give.
-    if (swh::IsExcludedName(name, exclusions)) {
+    if (exclusions.Matches(name)) {
         folder.GiveOwnerWrite(entry.HostName);
         return;
     }

@@ -254,7 +254,7 @@ std::string_view BareName(std::string_view path) {
     return slash == std::string_view::npos ? path : path.substr(slash + 1);
 }
 
-bool IsExcludedName(std::string_view bareName, std::string_view exclusions) {
+ExclusionList::ExclusionList(std::string_view exclusions) {
     std::string_view rest = exclusions;
     while (!rest.empty()) {
         // ";" is found only where a character starts, as the pattern reader sees characters.
@@ -266,10 +266,19 @@ bool IsExcludedName(std::string_view bareName, std::string_view exclusions) {
             pattern = rest.substr(0, semicolon);
             rest = rest.substr(semicolon + 1);
         }
-        if (ExclusionPattern(pattern).Search(bareName))
-            return true;
+        patterns_.emplace_back(pattern);
     }
+}
+
+bool ExclusionList::Matches(std::string_view bareName) const {
+    for (const ExclusionPattern& pattern : patterns_)
+        if (pattern.Search(bareName))
+            return true;
     return false;
+}
+
+bool IsExcludedName(std::string_view bareName, std::string_view exclusions) {
+    return ExclusionList(exclusions).Matches(bareName);
 }
 
 } // namespace swh

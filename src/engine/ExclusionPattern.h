@@ -67,9 +67,20 @@ private:
 // The bare name of a host path: the text after its last "/", or the whole path without one.
 std::string_view BareName(std::string_view path);
 
-// True when one of the ";"-separated patterns of `exclusions` matches `bareName`. Patterns are
+// The ";"-separated patterns of an item's exclusions, compiled once for a whole walk. Patterns are
 // used exactly as stored: no trimming, and a trailing ";" adds no pattern. Empty exclusions match
 // nothing.
+class ExclusionList {
+public:
+    explicit ExclusionList(std::string_view exclusions);
+    // True when one of the patterns matches `bareName`; they are tried left to right.
+    bool Matches(std::string_view bareName) const;
+
+private:
+    std::vector<ExclusionPattern> patterns_;
+};
+
+// ExclusionList(exclusions).Matches(bareName), for a single name.
 bool IsExcludedName(std::string_view bareName, std::string_view exclusions);
 
 } // namespace swh
