@@ -64,6 +64,16 @@ protected:
                "\r\n====================================\r\n";
     }
 
+    // Nests `depth` folders named "d" below the target; returns the deepest one.
+    std::string MakeNested(int depth) {
+        std::string path = target;
+        for (int level = 0; level < depth; ++level) {
+            path += "/d";
+            EXPECT_EQ(::mkdir(path.c_str(), 0755), 0);
+        }
+        return path;
+    }
+
     std::string target;
 };
 
@@ -225,23 +235,14 @@ TEST_F(CleanerWalk, TargetVanishingMidWalkEndsQuietly) {
 
 TEST_F(CleanerWalk, DeepTreesAreEmptiedLevelByLevel) {
     Start();
-    std::string path = target;
-    for (int depth = 0; depth < 2000; ++depth) {
-        path += "/d";
-        ASSERT_EQ(::mkdir(path.c_str(), 0755), 0);
-    }
-    WriteWholeFile(path + "/bottom.txt", "x");
+    WriteWholeFile(MakeNested(2000) + "/bottom.txt", "x");
     Clean("");
     EXPECT_TRUE(Tree(target).empty());
 }
 
 TEST_F(CleanerWalk, RunningOutOfDescriptorsIsReportedAndTheWalkGoesOn) {
     Start();
-    std::string path = target;
-    for (int depth = 0; depth < 300; ++depth) {
-        path += "/d";
-        ASSERT_EQ(::mkdir(path.c_str(), 0755), 0);
-    }
+    MakeNested(300);
     Make({"z.txt"});
     struct rlimit saved {};
     ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);

@@ -2,6 +2,7 @@
 
 #include "platform/LineReader.h"
 #include "startup/ReadShowMainWindow.h"
+#include "support/DefaultSettings.h"
 #include "support/Sjis.h"
 #include "support/TempFolder.h"
 
@@ -10,18 +11,7 @@
 namespace swh {
 namespace {
 
-const char* const DefaultFile = "###### Sorrelwickhaven v3.00 SettingData ######\r\n"
-                                "######  Don't edit this file by manual!  ######\r\n"
-                                "\r\n"
-                                "ShowMainWindow=1\r\n"
-                                "ShowBaloon=1\r\n"
-                                "RegistStartup=0\r\n"
-                                "MakeDeleteLog=1\r\n"
-                                "SepDeleteLog=0\r\n"
-                                "MakeErrorLog=1\r\n"
-                                "SepErrorLog=0\r\n"
-                                "DefaultList=\r\n"
-                                "NotDeleteSubFolder=0\r\n";
+using test::DefaultSettingsFile;
 
 ClassSettingData ReadFrom(const std::string& bytes, ClassSettingData start = {}) {
     LineReader reader = LineReader::FromBytes(bytes);
@@ -35,7 +25,7 @@ bool StartupFlagFrom(const std::string& bytes) {
 }
 
 TEST(SettingsFile, DefaultsAreWrittenByteForByte) {
-    EXPECT_EQ(SettingsText(ClassSettingData{}), DefaultFile);
+    EXPECT_EQ(SettingsText(ClassSettingData{}), DefaultSettingsFile);
 }
 
 TEST(SettingsFile, EveryFieldRoundTrips) {
@@ -113,7 +103,7 @@ TEST(SettingsFile, KeysInsideDoubleByteCharactersDoNotMatch) {
 }
 
 TEST(SettingsFile, LfOnlyAndHeaderlessFilesReadLikeWrittenOnes) {
-    std::string lfOnly = DefaultFile;
+    std::string lfOnly = DefaultSettingsFile;
     for (std::size_t at; (at = lfOnly.find("\r\n")) != std::string::npos;)
         lfOnly.erase(at, 1);
     ClassSettingData changed;

@@ -7,6 +7,7 @@
 #include "platform/ExecutableFolder.h"
 #include "platform/InstanceGuard.h"
 #include "platform/MessageBox.h"
+#include "support/DefaultSettings.h"
 #include "support/TempFolder.h"
 
 #include <QApplication>
@@ -19,18 +20,7 @@
 namespace swh {
 namespace {
 
-const char* const DefaultFile = "###### Sorrelwickhaven v3.00 SettingData ######\r\n"
-                                "######  Don't edit this file by manual!  ######\r\n"
-                                "\r\n"
-                                "ShowMainWindow=1\r\n"
-                                "ShowBaloon=1\r\n"
-                                "RegistStartup=0\r\n"
-                                "MakeDeleteLog=1\r\n"
-                                "SepDeleteLog=0\r\n"
-                                "MakeErrorLog=1\r\n"
-                                "SepErrorLog=0\r\n"
-                                "DefaultList=\r\n"
-                                "NotDeleteSubFolder=0\r\n";
+using test::DefaultSettingsFile;
 
 // Each test gets its own executable folder, lock folder and answered message boxes.
 class StartupTest : public ::testing::Test {
@@ -73,7 +63,7 @@ protected:
 TEST_F(StartupTest, FirstStartWritesDefaultSettingsAndPutsTheListEditorFirst) {
     QWidget* first = CreateForms(true);
     EXPECT_EQ(first, FormMain);
-    EXPECT_EQ(test::ReadWholeFile(folder / "setting.ini"), DefaultFile);
+    EXPECT_EQ(test::ReadWholeFile(folder / "setting.ini"), DefaultSettingsFile);
     EXPECT_EQ(*FormMain->SettingData(), ClassSettingData{});
     EXPECT_EQ(*FormCleaner->SettingData(), ClassSettingData{});
     EXPECT_EQ(FormMain->windowTitle(), "Sorrelwickhaven");
